@@ -4,6 +4,8 @@
 #include "framework/paint_dc.h"
 #include "framework/win_app.h"
 #include "welcome/controls/bitmap_copy.h"
+#include "welcome/controls/key_activation.h"
+#include "welcome/controls/welcome_button.h"
 #include "welcome/controls/welcome_ctrl.h"
 #include "welcome/ctrl_defs.h"
 #include "welcome/minimized_icon.h"
@@ -16,6 +18,7 @@ BEGIN_MESSAGE_MAP(CWelcomeDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_CLOSE()
     ON_WM_INITMENU()
+    ON_WM_ACTIVATE()
 END_MESSAGE_MAP()
 
 namespace
@@ -96,9 +99,44 @@ void CWelcomeDlg::DoDataExchange(CDataExchange* /*pDX*/)
 {
 }
 
+// Enter and Space press and click the focused push button. They never reach the dialog manager, so
+// neither ever acts as the dialog's default command; the loop still delivers them to their window.
 BOOL CWelcomeDlg::PreTranslateMessage(MSG* pMsg)
 {
-    return CDialog::PreTranslateMessage(pMsg);
+    if (!IsActivationKeyMessage(pMsg->message, pMsg->wParam))
+        return CDialog::PreTranslateMessage(pMsg);
+    CWelcomeButton* pButton = GetFocusedButton();
+    const KeyActivation action = TakeActivationKey(pMsg->message);
+    if (pButton == nullptr)
+        return FALSE;
+    if (action == KeyActivation::Press)
+    {
+        pButton->SetState(CWelcomeButton::statePressed);
+    }
+    else if (action == KeyActivation::Click)
+    {
+        pButton->SetState(CWelcomeButton::stateFocused);
+        pButton->OnClicked();
+    }
+    return FALSE;
+}
+
+CWelcomeButton* CWelcomeDlg::GetFocusedButton()
+{
+    CWnd* pFocus = CWnd::GetFocus();
+    if (!pFocus || !pFocus->IsKindOf(RUNTIME_CLASS(CWelcomeButton)))
+        return nullptr;
+    return static_cast<CWelcomeButton*>(pFocus);
+}
+
+// A key pressed here and released elsewhere, or pressed elsewhere (another program, a message box),
+// must not click a button here when a key is released later: the latch only lives while this
+// window stays active.
+void CWelcomeDlg::OnActivate(UINT nState, CWnd* /*pWndOther*/, BOOL /*bMinimized*/)
+{
+    Default();
+    if (nState == WA_INACTIVE)
+        ForgetActivationKey();
 }
 
 // A start-up that cannot finish posts a quit request: the modal loop ends on it and the program

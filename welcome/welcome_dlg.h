@@ -5,6 +5,7 @@
 
 class CDC;
 class CMenu;
+class CWelcomeButton;
 class CWelcomeCtrl;
 
 // The welcome window: a fixed-size modal window whose client area is the background image, with
@@ -18,6 +19,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The push button that has the keyboard focus, or null (a label, this window, another window).
+    CWelcomeButton* GetFocusedButton();
     BOOL OnInitDialog() override;
     void OnCancel() override;
 
@@ -25,6 +28,7 @@ protected:
     HCURSOR OnQueryDragIcon() override;
     void OnClose() override;
     void OnInitMenu(CMenu* pMenu) override;
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) override;
 
     // One entry per layout row, index = row; null entries for objects that could not be made.
     // Null when the array itself could not be allocated.
