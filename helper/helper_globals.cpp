@@ -1,0 +1,5 @@
+#include "helper_globals.h"
+
+HINSTANCE g_hInstance;
+HWND g_hSearchWnd;
+int g_bSearchCancelled;
