@@ -168,8 +168,9 @@ std::optional<Dib> ParseDib(const std::vector<uint8_t>& d, size_t at, size_t pix
   if (dib.coloursUsed == 0 && dib.bitsPerPixel <= 8) dib.coloursUsed = 1u << dib.bitsPerPixel;
   if (dib.headerSize != kInfoHeaderSize || dib.bitsPerPixel > 8 || dib.coloursUsed == 0 ||
       dib.coloursUsed > (1u << dib.bitsPerPixel) || dib.width <= 0 || rowsHeight <= 0) {
-    ADD_FAILURE() << "not a palette bitmap with a 40-byte header: header " << dib.headerSize << ", "
-                  << dib.bitsPerPixel << " bpp, " << dib.coloursUsed << " colours";
+    ADD_FAILURE() << "not a bottom-up palette bitmap with a 40-byte header: header "
+                  << dib.headerSize << ", " << dib.bitsPerPixel << " bpp, " << dib.coloursUsed
+                  << " colours, " << dib.width << " x " << rowsHeight;
     return std::nullopt;
   }
   const size_t tableAt = at + kInfoHeaderSize;
