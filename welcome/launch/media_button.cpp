@@ -1,0 +1,8 @@
+#include "welcome/launch/media_button.h"
+
+IMPLEMENT_DYNCREATE(CMediaButton, CExecuteButton)
+
+LPCSTR CMediaButton::GetOperation()
+{
+    return "open";
+}
