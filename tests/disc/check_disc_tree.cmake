@@ -48,10 +48,12 @@ foreach(folder IN LISTS host_folders)
 endforeach()
 
 if(EXISTS ${TREE}/autorun.inf)
-  file(READ ${TREE}/autorun.inf autorun)
-  set(expected_autorun "[autorun]\r\nopen=Welcome.exe\r\nicon=Welcome.exe,0\r\n")
+  # Compared in hex: a text read drops the carriage returns.
+  file(READ ${TREE}/autorun.inf autorun HEX)
+  string(HEX "[autorun]\r\nopen=Welcome.exe\r\nicon=Welcome.exe,0\r\n" expected_autorun)
   if(NOT autorun STREQUAL expected_autorun)
-    string(APPEND problems "\n  autorun.inf does not start Welcome.exe with its icon:\n${autorun}")
+    file(READ ${TREE}/autorun.inf autorun_text)
+    string(APPEND problems "\n  autorun.inf is not the three CRLF lines that start Welcome.exe with its icon:\n${autorun_text}")
   endif()
 endif()
 

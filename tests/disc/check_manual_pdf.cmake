@@ -37,21 +37,23 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "Ghostscript could not extract the text of ${PDF} (${status})")
 endif()
 string(REGEX REPLACE "[ \t\r\n]+" " " text "${text}")
+# Phrases are written with / for \ : a list element may not end in a backslash.
+string(REPLACE "\\" "/" text "${text}")
 
 # What a user has to be able to find in it: every file of the disc, every host's plug-in
 # subfolder and usual folder, the search window and Cancel, and how to start without autorun.
 set(phrases
-  "Welcome.exe" "helper.dll" "autorun.inf" "Manual\\MainTOC.pdf"
-  "Premiere\\setup.exe" "Razor\\setup.exe" "MCXpress\\setup.exe" "OnLINE\\setup.exe"
-  "Ltd\\setup.exe" "FAST\\setup.exe" "AE\\setup.exe"
+  "Welcome.exe" "helper.dll" "autorun.inf" "Manual/MainTOC.pdf"
+  "Premiere/setup.exe" "Razor/setup.exe" "MCXpress/setup.exe" "OnLINE/setup.exe"
+  "Ltd/setup.exe" "FAST/setup.exe" "AE/setup.exe"
   "Avid MCXpress" "D-Vision OnLINE" "Adobe Premiere" "Adobe After Effects" "FAST VM-Studio Plus"
   "In:Sync Speed-Razor" "compatible hosts"
-  "Plugins\\" "TRANS\\" "VFX_PLUG\\" "Plug-ins\\KelvaneFX\\" "Plug-ins\\KelvaneFX Demo\\"
-  "C:\\Win32App\\Premiere\\" "C:\\Win32App\\Razor\\" "C:\\Avid_MCX\\" "C:\\DVision\\" "C:\\VMSTUDIO\\"
-  "C:\\Adobe\\After Effects 3.1\\"
-  "D:\\Apps\\Premiere 4.2\\Plugins\\"
+  "Plugins/" "TRANS/" "VFX_PLUG/" "Plug-ins/KelvaneFX/" "Plug-ins/KelvaneFX Demo/"
+  "C:/Win32App/Premiere/" "C:/Win32App/Razor/" "C:/Avid_MCX/" "C:/DVision/" "C:/VMSTUDIO/"
+  "C:/Adobe/After Effects 3.1/"
+  "D:/Apps/Premiere 4.2/Plugins/"
   "Searching For" "Please Wait..." "Cancel" "every hard disk" "not searched"
-  "autorun is off" "E:\\Welcome.exe"
+  "autorun is off" "E:/Welcome.exe"
   "Kelvane Effects Installer Problem")
 set(missing "")
 foreach(phrase IN LISTS phrases)

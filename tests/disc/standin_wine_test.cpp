@@ -241,27 +241,37 @@ void RunWithMessageBox(const std::string& program, BoxedRun& result)
     GetExitCodeProcess(run.info.hProcess, &result.exitCode);
 }
 
-// Every host installed once on D:, in folders whose names differ from the usual ones on C:.
+// One installation per host. Adobe Premiere is on D: only, so its search walks all of C: and then
+// D: (the welcome window's typical case); the others sit in a subfolder of their usual folder, which
+// the search walks first, so that their runs stay short and their answers differ from the fallback.
 const char* const kHostInstallations[] = {
-    "D:\\Apps\\Premiere 4.2\\Premiere.exe", "D:\\Apps\\Speed Razor\\RAZOR35.EXE", "D:\\Apps\\MCX\\mcx.exe",
-    "D:\\Apps\\DVision OnLINE\\DVEdit.exe", "D:\\Apps\\VM Studio\\vm.exe",  "D:\\Apps\\AE 3.1\\AfterFX.exe",
+    "D:\\Apps\\Premiere 4.2\\Premiere.exe",
+    "C:\\Win32App\\Razor\\v35\\RAZOR35.EXE",
+    "C:\\Avid_MCX\\Bin\\mcx.exe",
+    "C:\\DVision\\OnLINE 3.0\\DVEdit.exe",
+    "C:\\VMSTUDIO\\Bin\\vm.exe",
+    "C:\\Adobe\\After Effects 3.1\\Program\\AfterFX.exe",
 };
+const char* const kFixtureFolders[] = {
+    kAppsFolder, kCopiesFolder, "C:\\Win32App", "C:\\Avid_MCX", "C:\\DVision", "C:\\VMSTUDIO", "C:\\Adobe",
+};
+
+void RemoveFixtures()
+{
+    for (const char* folder : kFixtureFolders)
+        RemoveTree(folder);
+}
 
 class DiscStandin : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        RemoveTree(kAppsFolder);
-        RemoveTree(kCopiesFolder);
+        RemoveFixtures();
         for (const char* program : kHostInstallations)
             MakeEmptyFile(program);
     }
 
-    static void TearDownTestSuite()
-    {
-        RemoveTree(kAppsFolder);
-        RemoveTree(kCopiesFolder);
-    }
+    static void TearDownTestSuite() { RemoveFixtures(); }
 
     void SetUp() override
     {
@@ -279,12 +289,12 @@ struct HostCase {
 
 const HostCase kHostCases[] = {
     {"Premiere", "FindPremiere", "D:\\Apps\\Premiere 4.2\\Plugins\\"},
-    {"Razor", "FindRazor", "D:\\Apps\\Speed Razor\\TRANS\\"},
-    {"MCXpress", "FindMCXpress", "D:\\Apps\\MCX\\Plugins\\"},
-    {"OnLINE", "FindOnLINE", "D:\\Apps\\DVision OnLINE\\Plugins\\"},
+    {"Razor", "FindRazor", "C:\\Win32App\\Razor\\v35\\TRANS\\"},
+    {"MCXpress", "FindMCXpress", "C:\\Avid_MCX\\Bin\\Plugins\\"},
+    {"OnLINE", "FindOnLINE", "C:\\DVision\\OnLINE 3.0\\Plugins\\"},
     {"Ltd", "FindPremiere", "D:\\Apps\\Premiere 4.2\\Plugins\\"},
-    {"FAST", "FindFAST", "D:\\Apps\\VM Studio\\VFX_PLUG\\"},
-    {"AE", "FindAE", "D:\\Apps\\AE 3.1\\Plug-ins\\KelvaneFX\\"},
+    {"FAST", "FindFAST", "C:\\VMSTUDIO\\Bin\\VFX_PLUG\\"},
+    {"AE", "FindAE", "C:\\Adobe\\After Effects 3.1\\Program\\Plug-ins\\KelvaneFX\\"},
 };
 
 class DiscStandinHost : public DiscStandin, public ::testing::WithParamInterface<HostCase> {};
@@ -307,12 +317,12 @@ TEST_F(DiscStandin, HostFolderInCapitalsStillFindsItsHost)
 {
     // What a drive that reads only the ISO 9660 names shows.
     CopyInto(kDiscHelper, "D:\\Standin\\Upper\\HELPER.DLL");
-    CopyInto("E:\\Premiere\\setup.exe", "D:\\Standin\\Upper\\PREMIERE\\SETUP.EXE");
+    CopyInto("E:\\Razor\\setup.exe", "D:\\Standin\\Upper\\RAZOR\\SETUP.EXE");
     RecordedRun run;
-    ASSERT_NO_FATAL_FAILURE(RunRecorded("D:\\Standin\\Upper\\PREMIERE\\SETUP.EXE", run));
+    ASSERT_NO_FATAL_FAILURE(RunRecorded("D:\\Standin\\Upper\\RAZOR\\SETUP.EXE", run));
     EXPECT_EQ(run.exitCode, kExitOk);
     ASSERT_EQ(run.lines.size(), 1u);
-    EXPECT_EQ(run.lines[0], "D:\\Standin\\Upper\\PREMIERE\\SETUP.EXE|FindPremiere|D:\\Apps\\Premiere 4.2\\Plugins\\");
+    EXPECT_EQ(run.lines[0], "D:\\Standin\\Upper\\RAZOR\\SETUP.EXE|FindRazor|C:\\Win32App\\Razor\\v35\\TRANS\\");
 }
 
 struct FailureCase {
@@ -380,9 +390,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, DiscStandinFailure, ::testing::ValuesIn(kFailure
 TEST_F(DiscStandin, ShowsThePluginFolderAndSaysItIsTheStandIn)
 {
     BoxedRun run;
-    ASSERT_NO_FATAL_FAILURE(RunWithMessageBox("E:\\Premiere\\setup.exe", run));
+    ASSERT_NO_FATAL_FAILURE(RunWithMessageBox("E:\\AE\\setup.exe", run));
     ASSERT_TRUE(run.boxShown) << "no message box \"" << kStandinCaption << "\" appeared";
-    EXPECT_NE(run.boxText.find("\nD:\\Apps\\Premiere 4.2\\Plugins\\\n"), std::string::npos) << run.boxText;
+    EXPECT_NE(run.boxText.find("\nC:\\Adobe\\After Effects 3.1\\Program\\Plug-ins\\KelvaneFX\\\n"), std::string::npos)
+        << run.boxText;
     EXPECT_NE(run.boxText.find("stand-in setup program"), std::string::npos) << run.boxText;
     EXPECT_NE(run.boxText.find("real setup program"), std::string::npos) << run.boxText;
     EXPECT_EQ(run.exitCode, kExitOk);
