@@ -99,10 +99,20 @@ void CDialog::RunModalLoop()
             m_nQuitCode = static_cast<int>(msg.wParam);
             break;
         }
-        if (IsForThisDialog(msg) && PreTranslateMessage(&msg))
+        if (IsForThisDialog(msg) && PreTranslateGuarded(&msg))
             continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
+    }
+}
+
+BOOL CDialog::PreTranslateGuarded(MSG* pMsg)
+{
+    // An override that throws must not leave the owner disabled: the message just goes on.
+    try {
+        return PreTranslateMessage(pMsg);
+    } catch (...) {
+        return FALSE;
     }
 }
 

@@ -54,6 +54,7 @@ protected:
     BOOL CreateModelessFromTemplate(HWND hWndOwner);
     void RunModalLoop();
     bool IsForThisDialog(const MSG& msg) const;
+    BOOL PreTranslateGuarded(MSG* pMsg);
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;

@@ -112,6 +112,27 @@ BEGIN_MESSAGE_MAP(CProbeDialog, CDialog)
     ON_MESSAGE(WM_DESTROY, OnDestroyMessage)
 END_MESSAGE_MAP()
 
+// A control that the dialog creates itself during its initialisation, as a bitmap control is.
+class CChildProbe : public CWnd
+{
+public:
+    void OnEnable(BOOL bEnable) override
+    {
+        g_events.push_back(bEnable ? "child enabled" : "child disabled");
+        Default();
+    }
+    void OnSetFocus(CWnd*) override
+    {
+        g_events.push_back("child focus");
+        Default();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CChildProbe, CWnd)
+    ON_WM_ENABLE()
+    ON_WM_SETFOCUS()
+END_MESSAGE_MAP()
+
 // Ends a dialog that a broken loop would otherwise keep open for ever.
 void CALLBACK WatchdogTimerProc(HWND, UINT, UINT_PTR, DWORD)
 {
@@ -130,6 +151,11 @@ protected:
         owner.hInstance = ::GetModuleHandleA(nullptr);
         owner.lpszClassName = kOwnerClass;
         ::RegisterClassA(&owner);
+    }
+    static BOOL CreateChild(CChildProbe& child, CWnd* pParent, UINT nID)
+    {
+        return child.Create(kOwnerClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED, CRect(2, 2, 22, 22),
+                            pParent, nID);
     }
     void SetUp() override
     {
@@ -345,4 +371,28 @@ TEST_F(FrameworkDialog, EveryDialogMessagePassesTheObjectAndTheDialogClassKeepsI
     EXPECT_TRUE(saw(WM_INITDIALOG));
     EXPECT_TRUE(saw(WM_COMMAND));
     EXPECT_TRUE(saw(WM_NCDESTROY));
+}
+
+TEST_F(FrameworkDialog, ControlsCreatedDuringInitDialogAreAttachedAndDestroyedWithTheDialog)
+{
+    const UINT kChildId = 600;
+    CProbeDialog dlg;
+    CChildProbe child;
+    HWND hChild = nullptr;
+    dlg.m_onInit = [&](CProbeDialog& self) {
+        if (!CreateChild(child, &self, kChildId))
+            return TRUE;
+        hChild = child.m_hWnd;
+        g_events.push_back(self.GetDlgItem(static_cast<int>(kChildId)) == &child ? "child attached" : "child foreign");
+        child.EnableWindow(TRUE);
+        child.SetFocus();
+        PostStep(self);
+        return FALSE;
+    };
+    dlg.m_onStep = [](CProbeDialog& self) { self.EndDialog(IDOK); };
+    EXPECT_EQ(RunModal(dlg), IDOK);
+    EXPECT_EQ(g_events, (Events{"init hidden attached with-controls", "child attached", "child enabled",
+                                "child focus"}));
+    EXPECT_FALSE(::IsWindow(hChild));
+    EXPECT_EQ(child.m_hWnd, nullptr) << "the control object still thinks it has a window";
 }

@@ -154,7 +154,7 @@ TEST(FrameworkDC, SelectObjectAnswersThePreviousBitmapAndSelectingItBackRestores
     EXPECT_TRUE(IsLiveGdiObject(image.m_hObject)) << "deleting the DC deleted a borrowed bitmap";
 }
 
-TEST(FrameworkDC, ADCLeftWithABitmapSelectedGivesItBackWhenDeleted)
+TEST(FrameworkDC, DestructionDeletesTheDCItCreatedAndLeavesTheBitmapDeletable)
 {
     CBitmap image;
     ASSERT_TRUE(image.LoadBitmap(IDB_RED_BLUE));

@@ -1,6 +1,7 @@
 // CWnd: attaching, routing through chained message tables, default processing, FromHandle.
 #include "framework/menu.h"
 #include "framework/thread_state.h"
+#include "framework/win_app.h"
 #include "framework/wnd.h"
 
 #include <gtest/gtest.h>
@@ -316,4 +317,18 @@ TEST_F(FrameworkWnd, CalcWindowRectGivesTheWantedClientAreaAndCenterWindowUsesTh
     probe.CenterWindow();
     probe.GetWindowRect(&window);
     EXPECT_EQ(window.left, work.left);
+}
+
+TEST_F(FrameworkWnd, AfxRegisterClassRegistersOnceAndReportsFailure)
+{
+    WNDCLASSA wndClass{};
+    wndClass.lpfnWndProc = &::DefWindowProcA;
+    wndClass.hInstance = AfxGetInstanceHandle();
+    wndClass.lpszClassName = "FrameworkTest:RegisteredOnce";
+    EXPECT_TRUE(AfxRegisterClass(&wndClass));
+    EXPECT_TRUE(AfxRegisterClass(&wndClass)) << "a class that is already registered must answer TRUE";
+    WNDCLASSA invalid{};
+    invalid.hInstance = AfxGetInstanceHandle();
+    EXPECT_FALSE(AfxRegisterClass(&invalid)) << "a class without name or procedure was registered";
+    EXPECT_TRUE(::UnregisterClassA("FrameworkTest:RegisteredOnce", AfxGetInstanceHandle()));
 }
