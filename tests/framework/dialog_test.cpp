@@ -396,3 +396,24 @@ TEST_F(FrameworkDialog, ControlsCreatedDuringInitDialogAreAttachedAndDestroyedWi
     EXPECT_FALSE(::IsWindow(hChild));
     EXPECT_EQ(child.m_hWnd, nullptr) << "the control object still thinks it has a window";
 }
+
+TEST_F(FrameworkDialog, IconsSetDuringInitDialogStayWithTheWindow)
+{
+    HICON hIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512));  // IDI_APPLICATION
+    ASSERT_NE(hIcon, nullptr);
+    CProbeDialog dlg;
+    dlg.m_onInit = [&](CProbeDialog& self) {
+        self.SetIcon(hIcon, TRUE);
+        self.SetIcon(hIcon, FALSE);
+        PostStep(self);
+        return TRUE;
+    };
+    dlg.m_onStep = [&](CProbeDialog& self) {
+        const bool bBig = reinterpret_cast<HICON>(self.SendMessage(WM_GETICON, ICON_BIG)) == hIcon;
+        const bool bSmall = reinterpret_cast<HICON>(self.SendMessage(WM_GETICON, ICON_SMALL)) == hIcon;
+        g_events.push_back(std::string(bBig ? "big kept" : "big lost") + (bSmall ? ", small kept" : ", small lost"));
+        self.EndDialog(IDOK);
+    };
+    EXPECT_EQ(RunModal(dlg), IDOK);
+    EXPECT_EQ(g_events, (Events{"init hidden attached with-controls", "big kept, small kept"}));
+}
