@@ -1,0 +1,1 @@
+// A library that holds nothing but resources (alt_strings.rc).
