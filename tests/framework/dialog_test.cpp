@@ -417,3 +417,19 @@ TEST_F(FrameworkDialog, IconsSetDuringInitDialogStayWithTheWindow)
     EXPECT_EQ(RunModal(dlg), IDOK);
     EXPECT_EQ(g_events, (Events{"init hidden attached with-controls", "big kept, small kept"}));
 }
+
+TEST_F(FrameworkDialog, EndDialogDuringInitDialogEndsItWithoutShowingIt)
+{
+    CProbeDialog dlg;
+    bool bEverShown = false;
+    dlg.m_onInit = [&](CProbeDialog& self) {
+        self.EndDialog(42);
+        return TRUE;
+    };
+    dlg.m_windowProcMessages.clear();
+    EXPECT_EQ(RunModal(dlg), 42);
+    for (UINT message : dlg.m_windowProcMessages)
+        bEverShown = bEverShown || message == WM_SHOWWINDOW;
+    EXPECT_FALSE(bEverShown) << "a dialog ended during its initialisation was shown";
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+}
