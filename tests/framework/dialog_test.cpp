@@ -433,3 +433,25 @@ TEST_F(FrameworkDialog, EndDialogDuringInitDialogEndsItWithoutShowingIt)
     EXPECT_FALSE(bEverShown) << "a dialog ended during its initialisation was shown";
     EXPECT_EQ(dlg.m_hWnd, nullptr);
 }
+
+TEST_F(FrameworkDialog, RealEscapeKeyGoesThroughPreTranslationBeforeTheDialogManager)
+{
+    CProbeDialog dlg;
+    dlg.m_onInit = [](CProbeDialog& self) {
+        PostStep(self);
+        return TRUE;
+    };
+    dlg.m_onStep = [](CProbeDialog& self) {
+        ::SetForegroundWindow(self.m_hWnd);
+        g_events.push_back("typing, focus on " + self.NameOf(::GetFocus()));
+        INPUT keys[2] = {};
+        keys[0].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = VK_ESCAPE;
+        keys[1] = keys[0];
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, keys, sizeof(INPUT));
+    };
+    EXPECT_EQ(RunModal(dlg), IDCANCEL) << "the real Escape key did not cancel the dialog";
+    EXPECT_EQ(g_events, (Events{"init hidden attached with-controls", "typing, focus on edit", "pre keydown edit",
+                                "cancel"}));
+}
