@@ -43,8 +43,6 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;  // IsDialogMessageA(m_hWnd, pMsg)
 
-    UINT m_nIDHelp = 0;
-
     DECLARE_MESSAGE_MAP()
 
 protected:

@@ -203,6 +203,8 @@ BOOL CWnd::DestroyWindow()
 
 LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Attaching happens before a window's first message, so no object means one that has already
+    // let go of its window (or a message sent from a hook meanwhile): plain default processing.
     CWnd* pWnd = FromHandlePermanent(hWnd);
     if (pWnd == nullptr)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
