@@ -281,6 +281,15 @@ struct ProgramClosePath
     void (*close)(HWND window);
 };
 
+void ClickExitButton(HWND window)
+{
+    const ExpectedCtrl& exitButton = kExpectedCtrls[kExpectedCtrlCount - 1];
+    POINT centre{exitButton.x + exitButton.cx / 2, exitButton.y + exitButton.cy / 2};
+    ClientToScreen(window, &centre);
+    SetForegroundWindow(window);
+    ClickAt(centre.x, centre.y);
+}
+
 const ProgramClosePath kProgramClosePaths[] = {
     {"WM_CLOSE posted", [](HWND w) { PostMessageA(w, WM_CLOSE, 0, 0); }},
     {"system menu Close", [](HWND w) { PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); }},
@@ -290,6 +299,7 @@ const ProgramClosePath kProgramClosePaths[] = {
          SetForegroundWindow(w);
          SendAltF4();
      }},
+    {"exit button clicked", ClickExitButton},
 };
 
 TEST(WelcomeProgramClose, EveryClosePathEndsTheProgramNormally)

@@ -141,6 +141,15 @@ void ClickCaptionCloseButton(CProbedWelcomeDlg& d)
     ClickAt(window.right - frame - button / 2, window.top + GetSystemMetrics(SM_CYFIXEDFRAME) + caption / 2);
 }
 
+// The exit button is the last row.
+void ClickExitButton(CProbedWelcomeDlg& d)
+{
+    const ExpectedCtrl& exitButton = kExpectedCtrls[kExpectedCtrlCount - 1];
+    POINT centre{exitButton.x + exitButton.cx / 2, exitButton.y + exitButton.cy / 2};
+    d.ClientToScreen(&centre);
+    ClickAt(centre.x, centre.y);
+}
+
 const ClosePath kClosePaths[] = {
     {"WM_CLOSE posted", [](CProbedWelcomeDlg& d) { d.PostMessage(WM_CLOSE); }},
     {"WM_CLOSE sent", [](CProbedWelcomeDlg& d) { d.SendMessage(WM_CLOSE); }},
@@ -151,9 +160,14 @@ const ClosePath kClosePaths[] = {
          SetForegroundWindow(d.m_hWnd);
          SendAltF4();
      }},
-    {"caption close button clicked", [](CProbedWelcomeDlg& d) {
+    {"caption close button clicked",
+     [](CProbedWelcomeDlg& d) {
          SetForegroundWindow(d.m_hWnd);
          ClickCaptionCloseButton(d);
+     }},
+    {"exit button clicked", [](CProbedWelcomeDlg& d) {
+         SetForegroundWindow(d.m_hWnd);
+         ClickExitButton(d);
      }},
 };
 
