@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "drive_scan_trigger.h"
 #include "fixture_files.h"
 #include "helper_library.h"
 #include "helper_test_support.h"
 #include "message_hook.h"
-#include "search_window_poster.h"
 #include "search_window_watch.h"
 
 namespace {
@@ -246,9 +246,11 @@ TEST_F(HelperDll, CallerMessagesStayQueuedWhileTheWindowExists)
 
 // ---- Cancelling -------------------------------------------------------------------------------
 
+using CancelAction = void (*)(HWND dialog, HWND cancelButton);
+
 struct CancelCase {
     const char* name;
-    CSearchWindowPoster::Action action;
+    CancelAction action;
 };
 
 void PressKey(WORD key)
@@ -277,16 +279,37 @@ void PrintTo(const CancelCase& c, std::ostream* out)
     *out << c.name;
 }
 
+// Acts on the search window the way the user would, once the drive scan has begun.
+class CancelDuringDriveScan {
+public:
+    CancelDuringDriveScan(HMODULE helper, CancelAction action)
+        : m_trigger(helper, [this, action] {
+              HWND dialog = FindSearchWindow();
+              m_bActed = dialog != nullptr;
+              if (m_bActed)
+                  action(dialog, GetDlgItem(dialog, IDCANCEL));
+          })
+    {
+    }
+    bool Acted() const { return m_bActed; }
+    int DriveTypeCalls() const { return m_trigger.DriveTypeCalls(); }
+    bool IsInstalled() const { return m_trigger.IsInstalled(); }
+
+private:
+    bool m_bActed = false;
+    CDriveScanTrigger m_trigger;
+};
+
 class SearchCancel : public HelperDll, public testing::WithParamInterface<CancelCase> {};
 
-TEST_P(SearchCancel, GivesTheFallbackAndKeepsTheWindowUntilTheCallReturns)
+TEST_P(SearchCancel, DuringTheDriveScanGivesTheFallbackAndKeepsTheWindowUntilTheCallReturns)
 {
     Put("D:\\Apps\\Premiere 4.2\\Premiere.exe");  // found, unless the cancel is honoured
     CSearchWindowWatch watch;
-    CSearchWindowPoster poster(GetParam().action);
+    CancelDuringDriveScan cancel(m_library.Module(), GetParam().action);
+    ASSERT_TRUE(cancel.IsInstalled());
     const FindCall call = CallFind(Find("FindPremiere"), m_owner.Handle());
-    poster.Join();
-    ASSERT_TRUE(poster.Acted()) << "the search window never appeared";
+    ASSERT_TRUE(cancel.Acted()) << "no search window on screen during the drive scan";
     EXPECT_EQ(call.answer, 1);
     EXPECT_EQ(call.result, "C:\\Win32App\\Premiere\\Plugins\\") << "the cancel was not honoured";
     ASSERT_EQ(watch.Windows().size(), 1u);
@@ -300,40 +323,30 @@ INSTANTIATE_TEST_SUITE_P(HelperDll, SearchCancel, testing::ValuesIn(kCancelCases
 TEST_F(HelperDll, SecondCallAfterACancelShowsItsWindowAndFallsBackAtOnce)
 {
     Put("D:\\Apps\\Premiere.exe");
-    Put("C:\\Win32App\\Premiere\\Below\\Premiere.exe");
     CSearchWindowWatch watch;
-    {
-        CSearchWindowPoster poster([](HWND, HWND button) { PostMessageA(button, BM_CLICK, 0, 0); });
-        // The default tree holds the host below its folder: a cancel must come first to miss it.
-        CFixtureFiles big;
-        for (int i = 0; i < 200; ++i)
-            ASSERT_TRUE(big.AddFolder("C:\\Win32App\\Premiere\\A" + std::to_string(i) + "\\"));
-        CallFind(Find("FindPremiere"), m_owner.Handle());
-        poster.Join();
-        ASSERT_TRUE(poster.Acted());
-    }
+    CancelDuringDriveScan cancel(m_library.Module(), [](HWND, HWND button) { PostMessageA(button, BM_CLICK, 0, 0); });
+    EXPECT_EQ(CallFind(Find("FindPremiere"), m_owner.Handle()).result, "C:\\Win32App\\Premiere\\Plugins\\");
+    ASSERT_TRUE(cancel.Acted());
+    const int driveTypeCalls = cancel.DriveTypeCalls();
+
+    // Now the default tree holds the host too, below its folder: only the folder itself is tested.
+    Put("C:\\Win32App\\Premiere\\Below\\Premiere.exe");
     const FindCall second = CallFind(Find("FindPremiere"), m_owner.Handle());
     EXPECT_EQ(second.answer, 1);
     EXPECT_EQ(second.result, "C:\\Win32App\\Premiere\\Plugins\\") << "searched again after the cancel";
+    EXPECT_EQ(cancel.DriveTypeCalls(), driveTypeCalls) << "a drive was looked at after the cancel";
     ASSERT_EQ(watch.Windows().size(), 2u);
     EXPECT_TRUE(watch.Windows()[1].destroyed);
-    EXPECT_TRUE(watch.Windows()[1].visible) << "the second call showed no window";
+    EXPECT_TRUE(watch.Windows()[1].visible) << "the call after the cancel showed no window";
 }
 
 TEST_F(HelperDll, QuitRequestEndsTheSearchAndIsPutBackWithItsExitCode)
 {
-    constexpr UINT kQuitTrigger = WM_APP + 3;
     constexpr int kExitCode = 7;
     Put("D:\\Apps\\Premiere.exe");
-    // The quit request is made on this thread, from inside the search's pump.
-    CMessageHook hook([](const MSG& message) {
-        if (message.message == kQuitTrigger)
-            PostQuitMessage(kExitCode);
-    });
-    CSearchWindowPoster poster([](HWND dialog, HWND) { PostMessageA(dialog, kQuitTrigger, 0, 0); });
+    CDriveScanTrigger quit(m_library.Module(), [] { PostQuitMessage(kExitCode); });
     const FindCall call = CallFind(Find("FindPremiere"), m_owner.Handle());
-    poster.Join();
-    ASSERT_TRUE(poster.Acted());
+    ASSERT_EQ(quit.DriveTypeCalls(), 1) << "the search went on to further drives after the quit request";
     EXPECT_EQ(call.result, "C:\\Win32App\\Premiere\\Plugins\\");
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit request was lost";
