@@ -38,6 +38,7 @@ BOOL CProbedWelcomeDlg::OnInitDialog()
     MSG msg;
     m_bQuitPendingAfterInit = PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
     GetWindowRect(&m_rcAfterInit);
+    m_bVisibleAfterInit = IsWindowVisible() != FALSE;
     m_rowHadWindowAfterInit.clear();
     for (size_t row = 0; row < kCtrlDefCount; ++row)
         m_rowHadWindowAfterInit.push_back(GetDlgItem(static_cast<int>(g_aCtrlDefs[row].nID)) != nullptr);

@@ -33,10 +33,11 @@ public:
     HICON Icon() const { return m_hIcon; }
 
     // Set by OnInitDialog: its result, whether a quit request was pending when it returned, the
-    // window rectangle then, and which rows had a window then.
+    // window rectangle and visibility then, and which rows had a window then.
     BOOL m_bInitResult = TRUE;
     bool m_bQuitPendingAfterInit = false;
     RECT m_rcAfterInit{};
+    bool m_bVisibleAfterInit = false;
     std::vector<bool> m_rowHadWindowAfterInit;
     size_t m_nStepsRun = 0;
 

@@ -96,6 +96,7 @@ TEST_F(WelcomeWindow, ClientAreaIsExactlyTheBackgroundAndTheWindowIsCentred)
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.m_bInitResult, FALSE) << "the window sets the focus itself";
+    EXPECT_FALSE(dlg.m_bVisibleAfterInit) << "the window was shown before its final size and position";
 }
 
 TEST_F(WelcomeWindow, HasItsCaptionStylesAndBothIcons)
@@ -564,6 +565,20 @@ TEST_F(WelcomeWindow, ClosingDeletesEveryControlOnceInRowOrderAfterTheWindowsAre
         EXPECT_EQ(log[i].row, i) << "deletion out of row order";
         EXPECT_TRUE(log[i].bWindowGone) << "row " << i << " was deleted while its window existed";
     }
+}
+
+// Should row 0 get no window, the first button takes the focus rather than nobody.
+TEST_F(WelcomeWindow, FirstTabStopGetsTheFocusWhenRowZeroHasNoWindow)
+{
+    std::vector<CRecordingCtrl::Deletion> log;
+    CProbedWelcomeDlg dlg;
+    dlg.ReplaceCtrl(0, new CRecordingCtrl(0, log, false));
+    dlg.AddStep([](CProbedWelcomeDlg& d) {
+        EXPECT_EQ(::GetDlgItem(d.m_hWnd, kExpectedCtrls[0].nID), nullptr);
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.m_hWnd, kExpectedCtrls[1].nID)) << "the first button has no focus";
+        d.PostMessage(WM_CLOSE);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
 }
 
 }  // namespace
