@@ -234,6 +234,13 @@ TEST_F(HelperDll, IgnoredArgumentsMayHoldAnything)
     }
 }
 
+TEST_F(HelperDll, NullResultBufferIsNotWritten)
+{
+    CSearchWindowWatch watch;
+    EXPECT_EQ(Find("FindPremiere")(m_owner.Handle(), 0, 0, nullptr, 0), 1);
+    EXPECT_EQ(watch.StillOpen(), 0);
+}
+
 TEST_F(HelperDll, CallerMessagesStayQueuedWhileTheWindowExists)
 {
     Put("D:\\P\\Premiere.exe");
