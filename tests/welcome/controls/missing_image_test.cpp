@@ -23,6 +23,7 @@ protected:
 
     void TearDown() override
     {
+        SaveScreenshotOfFailure();
         m_parent.DestroyWindow();
         PumpPending();
     }

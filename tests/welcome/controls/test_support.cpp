@@ -1,5 +1,8 @@
 #include "tests/welcome/controls/test_support.h"
 
+#include <gtest/gtest.h>
+
+#include <cctype>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -168,17 +171,19 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
     return true;
 }
 
-bool Xdotool(const std::string& arguments)
+namespace {
+
+// Runs a command line in the Unix shell. The shell leaves the command's exit status in a marker
+// file once it has finished, so each call's input reaches the X server before the next one's.
+bool RunInShell(const std::string& command)
 {
-    // The shell leaves xdotool's exit status in a marker file once xdotool has finished, so each
-    // call's input reaches the X server before the next one's.
     static int s_nCall = 0;
     const std::string marker = "done-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++s_nCall);
     const std::string windowsMarker = std::string(kXToolsDrive) + marker;
     DeleteFileA(windowsMarker.c_str());
-    const std::string command = std::string(kShell) + " -c \"" + kXToolsUnixFolder + "/xdotool " + arguments +
-                                "; echo $? > " + kXToolsUnixFolder + "/" + marker + "\"";
-    if (!StartProgram(command))
+    const std::string commandLine = std::string(kShell) + " -c \"" + command + "; echo $? > " + kXToolsUnixFolder +
+                                    "/" + marker + "\"";
+    if (!StartProgram(commandLine))
         return false;
     std::string status;
     const bool bFinished = PumpUntil([&] {
@@ -195,9 +200,41 @@ bool Xdotool(const std::string& arguments)
     return bFinished && status == "0\n";
 }
 
+}  // namespace
+
+bool Xdotool(const std::string& arguments)
+{
+    return RunInShell(std::string(kXToolsUnixFolder) + "/xdotool " + arguments);
+}
+
+void SaveScreenshotOfFailure()
+{
+    const ::testing::TestInfo* pTest = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (!pTest || !pTest->result()->Failed())
+        return;
+    std::string name = std::string(pTest->test_suite_name()) + "." + pTest->name();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.')
+            c = '_';
+    const std::string path = std::string(kXToolsUnixFolder) + "/../failed-" + name + ".png";
+    if (RunInShell(std::string(kXToolsUnixFolder) + "/import -window root " + path))
+        std::printf("screen at the failure: %s\n", path.c_str());
+}
+
 bool MoveMouseTo(POINT screenPoint)
 {
-    return Xdotool("mousemove " + std::to_string(screenPoint.x) + " " + std::to_string(screenPoint.y));
+    // Through a neighbouring point: a move to where the pointer already is reports nothing.
+    const std::string target = std::to_string(screenPoint.x) + " " + std::to_string(screenPoint.y);
+    const std::string neighbour = std::to_string(screenPoint.x > 0 ? screenPoint.x - 1 : 1) + " " +
+                                  std::to_string(screenPoint.y);
+    if (!Xdotool("mousemove " + neighbour + " mousemove " + target))
+        return false;
+    // The system has seen the move once its pointer position is there.
+    return PumpUntil([&] {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        return cursor.x == screenPoint.x && cursor.y == screenPoint.y;
+    });
 }
 
 POINT CenterOf(HWND hWnd)

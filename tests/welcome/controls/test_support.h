@@ -19,6 +19,9 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatienceMs)
 // Runs xdotool on the X server of the Wine desktop (screen coordinates are X coordinates), pumping
 // this thread's messages while it runs. TRUE when it ran and exited with 0.
 bool Xdotool(const std::string& arguments);
+// For a test that has failed: leaves a picture of the screen next to the X tools' folder.
+void SaveScreenshotOfFailure();
+// Moves the pointer and waits until the system's pointer position is there.
 bool MoveMouseTo(POINT screenPoint);
 POINT CenterOf(HWND hWnd);
 // A point on the screen just outside the window's right edge.

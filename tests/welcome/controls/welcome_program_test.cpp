@@ -16,27 +16,32 @@ constexpr int kFirstInstallId = 148;
 constexpr int kExitId = 131;
 constexpr int kFocusedOffset = 2;
 constexpr POINT kRestingPoint = {1010, 10};
+constexpr DWORD kProgramStartMs = 30000;
 
 class WelcomeProgramTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(MoveMouseTo(kRestingPoint)) << "xdotool did not run";
+        ASSERT_TRUE(MoveMouseTo(kRestingPoint)) << "xdotool did not run or the pointer did not move";
         char commandLine[] = "W:\\Welcome.exe";
         STARTUPINFOA startup{};
         startup.cb = sizeof(startup);
         ASSERT_TRUE(::CreateProcessA(kWelcomeProgram, commandLine, nullptr, nullptr, FALSE, 0, nullptr, "W:\\",
                                      &startup, &m_process))
             << "Welcome.exe did not start";
-        ASSERT_TRUE(WaitUntil([&] {
-            m_hWnd = ::FindWindowA(nullptr, kWelcomeTitle);
-            return m_hWnd && ::GetForegroundWindow() == m_hWnd && ScreenShowsBitmap(Item(kFirstInstallId), kFirstInstallId + kFocusedOffset);
-        })) << "the welcome window did not open with the focus on the first install button";
+        // The first start in a fresh Wine environment takes a few seconds.
+        ASSERT_TRUE(WaitUntil([&] { return (m_hWnd = ::FindWindowA(nullptr, kWelcomeTitle)) != nullptr; },
+                              kProgramStartMs))
+            << "the welcome window did not open";
+        ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == m_hWnd; })) << "the welcome window is not active";
+        ASSERT_TRUE(WaitUntil([&] { return ScreenShowsBitmap(Item(kFirstInstallId), kFirstInstallId + kFocusedOffset); }))
+            << "the first install button does not show its focused image";
     }
 
     void TearDown() override
     {
+        SaveScreenshotOfFailure();
         if (m_process.hProcess) {
             if (::WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0)
                 ::TerminateProcess(m_process.hProcess, 1);
