@@ -23,8 +23,9 @@ TEST(WelcomeMissingImage, RowWithoutItsFirstImageGetsNoWindowAndTheRestWork)
         EXPECT_EQ(::GetDlgItem(d.m_hWnd, missing.nID), nullptr) << "a window was made without its image";
         for (size_t row = 0; row < kExpectedCtrlCount; ++row)
         {
-            if (row != kRowWithoutImage)
-                EXPECT_NE(::GetDlgItem(d.m_hWnd, kExpectedCtrls[row].nID), nullptr) << kExpectedCtrls[row].pszWhat;
+            if (row == kRowWithoutImage)
+                continue;
+            EXPECT_NE(::GetDlgItem(d.m_hWnd, kExpectedCtrls[row].nID), nullptr) << kExpectedCtrls[row].pszWhat;
         }
         EXPECT_NE(::GetFocus(), nullptr) << "nothing has the focus";
         EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.m_hWnd, kExpectedCtrls[kRowWithoutImage + 1].nID))

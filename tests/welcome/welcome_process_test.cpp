@@ -115,16 +115,16 @@ std::string ClassNameOf(HWND hWnd)
     return name;
 }
 
+BOOL CALLBACK CollectChild(HWND hChild, LPARAM lParam)
+{
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hChild);
+    return TRUE;
+}
+
 std::vector<HWND> ChildrenOf(HWND hParent)
 {
     std::vector<HWND> children;
-    EnumChildWindows(
-        hParent,
-        [](HWND hChild, LPARAM lParam) {
-            reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hChild);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(hParent, CollectChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 
