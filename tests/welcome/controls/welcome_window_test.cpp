@@ -88,9 +88,11 @@ TEST_F(WelcomeWindowTest, InitialFocusIsOnTheFirstInstallButton)
 {
     EXPECT_EQ(m_pRun->FocusId(), kFirstInstallId);
     EXPECT_TRUE(Shows(kFirstInstallId, kFocusedOffset)) << "row 1 does not show its focused image";
-    for (int id : TabStops())
-        if (id != kFirstInstallId)
+    for (int id : TabStops()) {
+        if (id != kFirstInstallId) {
             EXPECT_TRUE(Shows(id, 0)) << "button " << id << " does not start with its normal image";
+        }
+    }
     EXPECT_TRUE(WaitUntil([&] { return ScreenShowsBitmap(Item(kLabelId), kLabelEnabled); }));
 }
 
@@ -176,10 +178,12 @@ TEST_F(WelcomeWindowTest, EnterAndSpaceOnTheFocusedButtonFollowTheTable)
             const KeyStep& step = row.steps[i];
             m_pRun->Post(hExit, step.message, step.key, step.bits);
             m_pRun->Sync();
-            if (i == 0 && step.message == WM_KEYDOWN)
+            if (i == 0 && step.message == WM_KEYDOWN) {
                 EXPECT_TRUE(Shows(kExitId, kPressedOffset)) << row.what << ": the key-down did not press";
-            if (i == 0 && step.message != WM_KEYDOWN)
+            }
+            if (i == 0 && step.message != WM_KEYDOWN) {
                 EXPECT_TRUE(ScreenShowsBitmap(hExit, kExitId + kFocusedOffset)) << row.what << ": the look changed";
+            }
         }
         m_pRun->Sync();
         EXPECT_EQ(m_pRun->CloseRequests() - closesBefore, row.nClicks) << row.what;
@@ -206,9 +210,11 @@ TEST_F(WelcomeWindowTest, WithNoFocusedButtonEnterAndSpaceDoNothing)
     EXPECT_FALSE(m_pRun->Ended()) << "Enter or Space ended the window";
     EXPECT_EQ(m_pRun->CloseRequests(), 0);
     EXPECT_EQ(g_bKeyPressed, 0);
-    for (int id : TabStops())
-        if (id != m_pRun->FocusId())
+    for (int id : TabStops()) {
+        if (id != m_pRun->FocusId()) {
             EXPECT_TRUE(Shows(id, 0)) << "button " << id << " changed its look";
+        }
+    }
     // Closing the window while nothing has the focus ends this whole test process at once under
     // Wine (exit code 0, no message), so the focus goes back to a button first.
     m_pRun->RunOnWindowThread([&] { ::SetFocus(Item(kFirstInstallId)); });
