@@ -189,6 +189,23 @@ TEST_P(LabelHandOn, PassesTheFocusOn)
 
 INSTANTIATE_TEST_SUITE_P(Label, LabelHandOn, ::testing::ValuesIn(kHandOns));
 
+TEST_F(WithParent, InitialFocusSkipsAButtonWithoutWindow)
+{
+    // As at start-up when row 1 gets no window: the label passes the focus to the next one that has.
+    CRecordingLabel label;
+    CRecordingButton missing;
+    CRecordingButton next;
+    ASSERT_TRUE(label.CreateCtrl(kLabelEnabled, 20, 20, &m_parent));
+    ASSERT_FALSE(missing.CreateCtrl(IDB_TEST_NO_NORMAL, 20, 70, &m_parent));
+    ASSERT_TRUE(next.CreateCtrl(kExitImages.nNormal, 120, 70, &m_parent));
+    ::SetFocus(nullptr);
+    label.SetFocus();
+    EXPECT_EQ(::GetFocus(), next.m_hWnd);
+    EXPECT_TRUE(PumpUntil([&] { return ScreenShowsBitmap(next.m_hWnd, kExitImages.nFocused); }));
+    label.DestroyWindow();
+    next.DestroyWindow();
+}
+
 TEST_F(LabelFocus, ClickOnTheLabelChangesNeitherFocusNorImages)
 {
     m_first.SetFocus();
