@@ -197,7 +197,6 @@ bool CFakeFileSystem::FindFirst(const char* pattern, Entry& entry, FindHandle& h
     m_listings.push_back(listing);
     handle = static_cast<int>(m_listings.size());
     m_openHandles.insert(handle);
-    ++m_nListingsOpened;
     return true;
 }
 

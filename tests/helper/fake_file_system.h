@@ -46,10 +46,8 @@ public:
     int Checks() const { return m_nChecks; }
     int OpenListings() const { return static_cast<int>(m_openHandles.size()); }
     int BadCloses() const { return m_nBadCloses; }
-    int ListingsOpened() const { return m_nListingsOpened; }
     int BlocksOutstanding() const { return m_nBlocksOutstanding; }
-    int FolderListings() const;  // listings of folder + "*"
-    int Finds() const { return m_nListingsOpened; }
+    int FolderListings() const;  // FindFirst calls on folder + "*", answered or not
 
     // The platform interface of the host search.
     bool FindFirst(const char* pattern, Entry& entry, FindHandle& handle);
@@ -94,7 +92,6 @@ private:
 
     std::vector<std::unique_ptr<Node>> m_nodes;
     std::vector<Drive> m_drives;
-    std::vector<std::unique_ptr<Node>> m_detachedOwners;
     std::vector<std::pair<std::string, Node*>> m_detached;
     std::vector<Listing> m_listings;
     std::set<int> m_openHandles;
@@ -105,7 +102,6 @@ private:
     int m_nStopAtCheck = 0;
     int m_nChecks = 0;
     int m_nBadCloses = 0;
-    int m_nListingsOpened = 0;
     int m_nBlocksOutstanding = 0;
     bool m_bFailAllocation = false;
     bool m_bFailDriveList = false;
