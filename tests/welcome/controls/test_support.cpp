@@ -126,9 +126,12 @@ bool StartProgram(const std::string& commandLine)
     if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
     // A Unix program started this way comes without handles: it is waited for through its marker.
-    if (process.hProcess)
+    // Wine 8 then fills the process information with whatever its stack held, which can be a live
+    // handle of this process (seen: the standard output's). Only handles that name the started
+    // process and thread are ours to close.
+    if (process.dwProcessId != 0 && GetProcessId(process.hProcess) == process.dwProcessId)
         CloseHandle(process.hProcess);
-    if (process.hThread)
+    if (process.dwThreadId != 0 && GetThreadId(process.hThread) == process.dwThreadId)
         CloseHandle(process.hThread);
     return true;
 }
