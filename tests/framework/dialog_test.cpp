@@ -38,6 +38,8 @@ public:
 
     std::string NameOf(HWND hWnd) const
     {
+        if (hWnd == nullptr)
+            return "nobody";
         if (hWnd == m_hWnd)
             return "dialog";
         if (hWnd != nullptr && hWnd == ::GetDlgItem(m_hWnd, IDC_PROBE_EDIT))
@@ -454,4 +456,41 @@ TEST_F(FrameworkDialog, RealEscapeKeyGoesThroughPreTranslationBeforeTheDialogMan
     EXPECT_EQ(RunModal(dlg), IDCANCEL) << "the real Escape key did not cancel the dialog";
     EXPECT_EQ(g_events, (Events{"init hidden attached with-controls", "typing, focus on edit", "pre keydown edit",
                                 "cancel"}));
+}
+
+TEST_F(FrameworkDialog, EndingWhileNoWindowHasTheFocusReturnsFromDoModal)
+{
+    struct NoFocusCase
+    {
+        const char* pszWhat;
+        bool bClose;  // WM_CLOSE through the dialog manager, else EndDialog from the loop
+        INT_PTR nExpectedResult;
+    };
+    const NoFocusCase kCases[] = {
+        {"WM_CLOSE", true, IDCANCEL},
+        {"EndDialog", false, 77},
+    };
+    for (const NoFocusCase& noFocusCase : kCases) {
+        SCOPED_TRACE(noFocusCase.pszWhat);
+        g_events.clear();
+        CProbeDialog dlg;
+        dlg.m_onInit = [](CProbeDialog& self) {
+            PostStep(self);
+            return TRUE;
+        };
+        dlg.m_onStep = [&](CProbeDialog& self) {
+            ::SetFocus(nullptr);
+            g_events.push_back("focus on " + self.NameOf(::GetFocus()));
+            if (noFocusCase.bClose)
+                ::PostMessageA(self.m_hWnd, WM_CLOSE, 0, 0);
+            else
+                self.EndDialog(static_cast<int>(noFocusCase.nExpectedResult));
+        };
+        EXPECT_EQ(RunModal(dlg), noFocusCase.nExpectedResult);
+        Events expected{"init hidden attached with-controls", "focus on nobody"};
+        if (noFocusCase.bClose)
+            expected.push_back("cancel");
+        EXPECT_EQ(g_events, expected);
+        EXPECT_EQ(dlg.m_hWnd, nullptr);
+    }
 }
