@@ -1,5 +1,7 @@
 #include "framework/dc.h"
 
+#include "framework/temporary_wrapper.h"
+
 IMPLEMENT_DYNAMIC(CDC, CObject)
 
 CDC::~CDC()
@@ -56,16 +58,8 @@ void CDC::RestoreSelection()
 
 CBitmap* CDC::TemporaryBitmapFor(HBITMAP hBitmap)
 {
-    auto found = m_temporaryBitmaps.find(hBitmap);
-    if (found != m_temporaryBitmaps.end())
-        return found->second.get();
-    std::unique_ptr<CBitmap> pWrapper(new (std::nothrow) CBitmap);
-    if (!pWrapper)
-        return nullptr;
-    pWrapper->Attach(hBitmap);
-    CBitmap* pResult = pWrapper.get();
-    m_temporaryBitmaps.emplace(hBitmap, std::move(pWrapper));
-    return pResult;
+    return FindOrMakeTemporary(m_temporaryBitmaps, hBitmap,
+                               [](CBitmap& bitmap, HBITMAP h) { bitmap.Attach(h); });
 }
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap)

@@ -1,5 +1,6 @@
 #include "framework/menu.h"
 
+#include "framework/temporary_wrapper.h"
 #include "framework/thread_state.h"
 
 IMPLEMENT_DYNAMIC(CMenu, CObject)
@@ -55,15 +56,6 @@ CMenu* CMenu::FromHandle(HMENU hMenu)
 {
     if (hMenu == nullptr)
         return nullptr;
-    auto& temporaryMenus = AfxThreadState().temporaryMenus;
-    auto found = temporaryMenus.find(hMenu);
-    if (found != temporaryMenus.end())
-        return found->second.get();
-    std::unique_ptr<CMenu> pMenu(new (std::nothrow) CMenu);
-    if (!pMenu)
-        return nullptr;
-    pMenu->m_hMenu = hMenu;
-    CMenu* pResult = pMenu.get();
-    temporaryMenus.emplace(hMenu, std::move(pMenu));
-    return pResult;
+    return FindOrMakeTemporary(AfxThreadState().temporaryMenus, hMenu,
+                               [](CMenu& menu, HMENU h) { menu.m_hMenu = h; });
 }

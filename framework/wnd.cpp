@@ -3,6 +3,7 @@
 #include "framework/creation_hook.h"
 #include "framework/menu.h"
 #include "framework/string.h"
+#include "framework/temporary_wrapper.h"
 #include "framework/thread_state.h"
 #include "framework/win_app.h"
 
@@ -76,17 +77,8 @@ CWnd* CWnd::FromHandle(HWND hWnd)
         return nullptr;
     if (CWnd* pWnd = FromHandlePermanent(hWnd))
         return pWnd;
-    auto& temporaryWindows = AfxThreadState().temporaryWindows;
-    auto found = temporaryWindows.find(hWnd);
-    if (found != temporaryWindows.end())
-        return found->second.get();
-    std::unique_ptr<CWnd> pWnd(new (std::nothrow) CWnd);
-    if (!pWnd)
-        return nullptr;
-    pWnd->m_hWnd = hWnd;
-    CWnd* pResult = pWnd.get();
-    temporaryWindows.emplace(hWnd, std::move(pWnd));
-    return pResult;
+    return FindOrMakeTemporary(AfxThreadState().temporaryWindows, hWnd,
+                               [](CWnd& wnd, HWND h) { wnd.m_hWnd = h; });
 }
 
 void CWnd::DeleteTempMaps()
